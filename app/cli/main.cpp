@@ -1,0 +1,7 @@
+#include "cli_commands.h"
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    return pluvelle::cli::RunCli(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+}

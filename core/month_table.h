@@ -1,0 +1,45 @@
+#pragma once
+// The table `Tableau`: 47 columns of texts, row 0 the titles, archive records
+// from row 1 in file order. At least 9000 rows; a month with more records
+// (1-minute stations) gets as many rows as it needs.
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pluvelle {
+
+inline constexpr int kColumnCount = 47;
+inline constexpr int kDefaultRowCount = 9000;
+
+// Titles of `MonthColumns`; note the trailing space of "ET ".
+extern const std::array<std::string_view, kColumnCount> MonthColumns;
+
+class MonthTable {
+public:
+    explicit MonthTable(int rows = kDefaultRowCount);
+
+    int rowCount() const { return rows_; }
+    const std::string& cell(int row, int col) const { return cells_[Index(row, col)]; }
+    std::string& cell(int row, int col) { return cells_[Index(row, col)]; }
+    void setCell(int row, int col, std::string text) { cells_[Index(row, col)] = std::move(text); }
+
+    // Empties every cell, titles included, and returns to `rows` rows.
+    void clear(int rows = kDefaultRowCount);
+    void writeTitles();
+    // Grows to at least `rows` rows; never shrinks.
+    void ensureRows(int rows);
+    // Moves rows [row, last] one down to free `row`; the table grows by one
+    // row when its last row is in use, so nothing falls off the end.
+    void insertEmptyRow(int row);
+    bool rowIsEmpty(int row) const;
+
+private:
+    std::size_t Index(int row, int col) const {
+        return static_cast<std::size_t>(row) * kColumnCount + static_cast<std::size_t>(col);
+    }
+    int rows_;
+    std::vector<std::string> cells_;
+};
+
+} // namespace pluvelle

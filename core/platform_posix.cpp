@@ -1,0 +1,34 @@
+#include "platform.h"
+
+#ifdef _WIN32
+#include <fstream>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace pluvelle::platform {
+
+#ifdef _WIN32
+void SyncFile(const std::filesystem::path&) {}
+void RestrictToOwner(const std::filesystem::path&) {}  // the user's profile folder is private already
+bool FolderIsWritable(const std::filesystem::path& folder) {
+    const auto probe = folder / ".pluvelle-write-test";
+    { std::ofstream out(probe); if (!out) return false; }
+    std::error_code ec;
+    std::filesystem::remove(probe, ec);
+    return true;
+}
+#else
+void SyncFile(const std::filesystem::path& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+void RestrictToOwner(const std::filesystem::path& path) { ::chmod(path.c_str(), S_IRUSR | S_IWUSR); }
+bool FolderIsWritable(const std::filesystem::path& folder) { return ::access(folder.c_str(), W_OK) == 0; }
+#endif
+
+} // namespace pluvelle::platform
