@@ -260,7 +260,7 @@ int ParseStrictInteger(std::string_view text) {
     std::string_view t = text;
     while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
     while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
-    if (!t.empty() && t.front() == '+') t.remove_prefix(1);
+    if (t.size() > 1 && t.front() == '+' && t[1] >= '0' && t[1] <= '9') t.remove_prefix(1);
     int v = 0;
     const auto res = std::from_chars(t.data(), t.data() + t.size(), v);
     if (t.empty() || res.ec != std::errc() || res.ptr != t.data() + t.size())

@@ -18,7 +18,7 @@ ArchiveRecord SampleRecord(int packedTime) {
     r.hiOutsideTemp = 685;
     r.lowOutsideTemp = 676;
     r.insideTemp = 700;
-    r.barometer = 29921;
+    r.barometer = 29920;
     r.outsideHum = 650;
     r.insideHum = 450;
     r.rain = 0x2000;
