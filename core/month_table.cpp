@@ -1,6 +1,7 @@
 #include "month_table.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace pluvelle {
 
@@ -12,34 +13,45 @@ const std::array<std::string_view, kColumnCount> MonthColumns = {
     "HumidSol1",  "HumidSol2", "HumidSol3", "HumidSol4", "HumidSol5", "HumidSol6", "Humid1",    "Humid2",
     "Humid3",     "Humid4",    "TempSup1",  "TempSup2",  "TempSup3",  "HumidSup1", "HumidSup2"};
 
-MonthTable::MonthTable(int rows) : rows_(rows), cells_(static_cast<std::size_t>(rows) * kColumnCount) {}
+MonthTable::MonthTable(int rows) : rows_(std::max(rows, 1)) {}
+
+const std::string& MonthTable::EmptyText() {
+    static const std::string empty;
+    return empty;
+}
+
+void MonthTable::Store(int row) {
+    if (row < stored_) return;
+    if (row >= rows_) throw std::out_of_range("table row " + std::to_string(row) + " past the table's end");
+    stored_ = row + 1;
+    cells_.resize(static_cast<std::size_t>(stored_) * kColumnCount);
+}
 
 void MonthTable::clear(int rows) {
     rows_ = std::max(rows, 1);
-    cells_.assign(static_cast<std::size_t>(rows_) * kColumnCount, std::string());
+    stored_ = 0;
+    cells_.clear();
 }
 
 void MonthTable::writeTitles() {
-    for (int c = 0; c < kColumnCount; ++c) cells_[Index(0, c)] = std::string(MonthColumns[c]);
+    for (int c = 0; c < kColumnCount; ++c) cell(0, c) = std::string(MonthColumns[c]);
 }
 
-void MonthTable::ensureRows(int rows) {
-    if (rows <= rows_) return;
-    cells_.resize(static_cast<std::size_t>(rows) * kColumnCount);
-    rows_ = rows;
-}
+void MonthTable::ensureRows(int rows) { rows_ = std::max(rows_, rows); }
 
 bool MonthTable::rowIsEmpty(int row) const {
     for (int c = 0; c < kColumnCount; ++c)
-        if (!cells_[Index(row, c)].empty()) return false;
+        if (!cell(row, c).empty()) return false;
     return true;
 }
 
 void MonthTable::insertEmptyRow(int row) {
     if (!rowIsEmpty(rows_ - 1)) ensureRows(rows_ + 1);
+    if (row >= stored_) return;  // already empty, nothing below it to move
+    if (stored_ < rows_) Store(stored_);  // one more stored row receives the last one
     auto first = cells_.begin() + static_cast<std::ptrdiff_t>(Index(row, 0));
-    auto last = cells_.begin() + static_cast<std::ptrdiff_t>(Index(rows_ - 1, 0));
-    std::move_backward(first, last, cells_.begin() + static_cast<std::ptrdiff_t>(Index(rows_, 0)));
+    auto last = cells_.begin() + static_cast<std::ptrdiff_t>(Index(stored_ - 1, 0));
+    std::move_backward(first, last, cells_.end());
     for (int c = 0; c < kColumnCount; ++c) cells_[Index(row, c)].clear();
 }
 

@@ -20,9 +20,15 @@ public:
     explicit MonthTable(int rows = kDefaultRowCount);
 
     int rowCount() const { return rows_; }
-    const std::string& cell(int row, int col) const { return cells_[Index(row, col)]; }
-    std::string& cell(int row, int col) { return cells_[Index(row, col)]; }
-    void setCell(int row, int col, std::string text) { cells_[Index(row, col)] = std::move(text); }
+    // Rows past the last one ever written hold no storage and read as empty.
+    const std::string& cell(int row, int col) const {
+        return row < stored_ ? cells_[Index(row, col)] : EmptyText();
+    }
+    std::string& cell(int row, int col) {
+        Store(row);
+        return cells_[Index(row, col)];
+    }
+    void setCell(int row, int col, std::string text) { cell(row, col) = std::move(text); }
 
     // Empties every cell, titles included, and returns to `rows` rows.
     void clear(int rows = kDefaultRowCount);
@@ -35,10 +41,13 @@ public:
     bool rowIsEmpty(int row) const;
 
 private:
+    static const std::string& EmptyText();
     std::size_t Index(int row, int col) const {
         return static_cast<std::size_t>(row) * kColumnCount + static_cast<std::size_t>(col);
     }
+    void Store(int row);
     int rows_;
+    int stored_ = 0;  // rows [0, stored_) have storage
     std::vector<std::string> cells_;
 };
 
