@@ -13,6 +13,10 @@ namespace pluvelle::platform {
 #ifdef _WIN32
 void SyncFile(const std::filesystem::path&) {}
 void RestrictToOwner(const std::filesystem::path&) {}  // the user's profile folder is private already
+bool CreatePrivateFile(const std::filesystem::path& path) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    return static_cast<bool>(out);
+}
 bool FolderIsWritable(const std::filesystem::path& folder) {
     const auto probe = folder / ".pluvelle-write-test";
     { std::ofstream out(probe); if (!out) return false; }
@@ -28,6 +32,13 @@ void SyncFile(const std::filesystem::path& path) {
     ::close(fd);
 }
 void RestrictToOwner(const std::filesystem::path& path) { ::chmod(path.c_str(), S_IRUSR | S_IWUSR); }
+bool CreatePrivateFile(const std::filesystem::path& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    if (fd < 0) return false;
+    // An older file keeps its mode through O_CREAT: tighten it too.
+    const bool ok = ::fchmod(fd, S_IRUSR | S_IWUSR) == 0;
+    return ::close(fd) == 0 && ok;
+}
 bool FolderIsWritable(const std::filesystem::path& folder) { return ::access(folder.c_str(), W_OK) == 0; }
 #endif
 

@@ -1,0 +1,123 @@
+#include "infoclimat_settings.h"
+
+#include "core/errors.h"
+#include "core/paths.h"
+#include "core/platform.h"
+#include "core/text_output.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace pluvelle {
+
+namespace fs = std::filesystem;
+
+const std::array<int, 20> PasswordKey = {17, 42, 5, 33, 58, 21, 9, 46, 30, 13, 55, 2, 38, 26, 61, 7, 49, 19, 35, 11};
+
+namespace {
+
+// Byte length of the UTF-8 character starting at `text[i]`; a stray byte counts alone.
+std::size_t CharacterLength(std::string_view text, std::size_t i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    std::size_t n = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    if (i + n > text.size()) return 1;
+    for (std::size_t k = 1; k < n; ++k)
+        if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return 1;
+    return n;
+}
+
+std::string Shift(std::string_view text, int direction) {
+    std::string out;
+    std::size_t position = 0;
+    for (std::size_t i = 0; i < text.size() && position < kStoredPasswordLength; ++position) {
+        const std::size_t n = CharacterLength(text, i);
+        const auto at = n == 1 ? PasswordAlphabet.find(text[i]) : std::string_view::npos;
+        if (at == std::string_view::npos) {
+            out.append(text.substr(i, n));
+        } else {
+            const int size = static_cast<int>(PasswordAlphabet.size());
+            const int shifted = (static_cast<int>(at) + direction * PasswordKey[position] + size) % size;
+            out.push_back(PasswordAlphabet[static_cast<std::size_t>(shifted)]);
+        }
+        i += n;
+    }
+    return out;
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(std::move(line));
+        start = end + 1;
+    }
+    return lines;
+}
+
+[[noreturn]] void WriteFailed(const std::string& path, const std::string& reason) {
+    throw IoError("Impossible d'écrire le fichier " + path + " : " + reason);
+}
+
+} // namespace
+
+std::string ScramblePassword(std::string_view plain) { return Shift(plain, +1); }
+std::string UnscramblePassword(std::string_view scrambled) { return Shift(scrambled, -1); }
+
+std::string FirstCharacters(std::string_view utf8, std::size_t count) {
+    std::size_t i = 0;
+    for (std::size_t taken = 0; i < utf8.size() && taken < count; ++taken) i += CharacterLength(utf8, i);
+    return std::string(utf8.substr(0, i));
+}
+
+std::optional<InfoClimatSettings> ReadInfoClimatSettings(const std::string& path) {
+    std::error_code ec;
+    if (fs::is_directory(PathFromUtf8(path), ec)) return std::nullopt;
+    std::ifstream in(PathFromUtf8(path), std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    if (in.bad()) throw IoError("Erreur de lecture du fichier " + path + " : " + std::strerror(errno));
+    std::vector<std::string> lines = SplitLines(Cp1252ToUtf8(bytes.str()));
+    lines.resize(3);
+    return InfoClimatSettings{lines[0], lines[1], UnscramblePassword(FirstCharacters(lines[2], kStoredPasswordLength))};
+}
+
+void WriteInfoClimatSettings(const std::string& path, const InfoClimatSettings& settings) {
+    const fs::path target = PathFromUtf8(path);
+    fs::path tmp = target;
+    tmp += ".tmp";
+    const std::string text = settings.stationCode + "\r\n" + settings.userName + "\r\n" +
+                             ScramblePassword(FirstCharacters(settings.password, kStoredPasswordLength)) + "\r\n";
+    const std::string bytes = Utf8ToCp1252(text);
+    // The temporary file is private before the password goes in, and the
+    // rename keeps its mode.
+    if (!platform::CreatePrivateFile(tmp)) WriteFailed(path, std::strerror(errno));
+    std::error_code ec;
+    {
+        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (!out) {
+            const std::string reason = std::strerror(errno);
+            fs::remove(tmp, ec);
+            WriteFailed(path, reason);
+        }
+    }
+    platform::SyncFile(tmp);
+    fs::rename(tmp, target, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(tmp, ignored);
+        WriteFailed(path, ec.message());
+    }
+}
+
+} // namespace pluvelle
