@@ -19,6 +19,8 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
     std::ifstream in(p, std::ios::binary);
     if (!in) throw MonthOpenError(MonthOpenError::Reason::Unreadable, path);
     std::vector<std::uint8_t> bytes;
+    const auto size = std::filesystem::file_size(p, ec);
+    if (!ec) bytes.reserve(static_cast<std::size_t>(size));
     char buf[1 << 16];
     while (in) {
         in.read(buf, sizeof buf);

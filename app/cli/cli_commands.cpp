@@ -55,6 +55,8 @@ int RunCli(const std::vector<std::string>& words, std::ostream& out, std::ostrea
             throw std::invalid_argument("nombre d'arguments incorrect");
         for (const auto& o : command->requiredOptions)
             if (!args.option(o)) throw std::invalid_argument("l'option --" + o + " est requise");
+        if (const auto base = args.option("time-base"); base && *base != "legal" && *base != "utc")
+            throw std::invalid_argument("--time-base attend legal ou utc");
     } catch (const std::invalid_argument& e) {
         err << "Arguments incorrects : " << e.what() << "\nUsage : pluvelle-cli " << command->name << ' '
             << command->usage << '\n';

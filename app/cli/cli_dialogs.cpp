@@ -17,12 +17,14 @@ std::optional<std::string> CliDialogs::askOpenFileName(const std::string&) { ret
 std::optional<std::string> CliDialogs::askSaveFileName(const std::string&, const std::string&) { return nextName(); }
 
 void CliDialogs::showMessage(MessageKind, const std::string& text) {
-    // Multi-line messages stay one line each, as the window shows them in one box.
+    // A message is one line on stderr, whatever line breaks the window's box shows.
     std::string line;
     for (char c : text) {
-        if (c == '\r') continue;
-        line += c == '\n' ? ' ' : c;
+        const bool lineBreak = c == '\r' || c == '\n';
+        if (lineBreak && (line.empty() || line.back() == ' ')) continue;
+        line += lineBreak ? ' ' : c;
     }
+    while (!line.empty() && line.back() == ' ') line.pop_back();
     err_ << line << '\n';
 }
 

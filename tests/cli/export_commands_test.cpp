@@ -59,7 +59,7 @@ TEST(CliExportCommands, StopsAndBadArguments) {
         {"summaries " + missing + " " + out, 1, "2019-12.wlk : Fichier introuvable\n"},
         {"wmo " + missing + " " + out + " --time-base utc", 1, "2019-12.wlk : Fichier introuvable\n"},
         {"wmo " + missing + " " + out, 2, "Arguments incorrects"},
-        {"wmo " + missing + " " + out + " --time-base locale", 1, "--time-base"},
+        {"wmo " + missing + " " + out + " --time-base locale", 2, "Arguments incorrects : --time-base"},
         {"summaries " + missing, 2, "Arguments incorrects"},
     };
     for (const auto& c : cases) {
