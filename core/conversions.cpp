@@ -2,6 +2,7 @@
 
 #include "errors.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -39,30 +40,35 @@ int IntegerDigits(double a) {
     return n;
 }
 
-void AppendUnsigned(std::string& out, std::uint64_t v, int minDigits) {
-    char buf[24];
+// Writes v's digits, at least `minDigits` of them, ending just before `end`;
+// returns where they start.
+char* PutUnsignedBackwards(char* end, std::uint64_t v, int minDigits) {
     int len = 0;
     do {
-        buf[len++] = static_cast<char>('0' + v % 10);
+        *--end = static_cast<char>('0' + v % 10);
         v /= 10;
+        ++len;
     } while (v != 0);
-    while (len < minDigits) buf[len++] = '0';
-    while (len > 0) out.push_back(buf[--len]);
+    while (len++ < minDigits) *--end = '0';
+    return end;
 }
 
 // Writes the integer n scaled by 10^-kept with `decimals` decimals shown.
+// Built in a local buffer: the texts are short enough for std::string's
+// inline storage, so formatting allocates nothing.
 std::string Compose(bool negative, std::uint64_t n, int kept, int decimals) {
-    std::string out;
-    out.reserve(24);
-    if (negative && n != 0) out.push_back('-');
+    char buf[64];
+    char* const end = buf + sizeof buf;
+    char* p = end - (decimals - kept);
+    std::fill(p, end, '0');
     const std::uint64_t scale = kPow10Int[kept];
-    AppendUnsigned(out, n / scale, 1);
     if (decimals > 0) {
-        out.push_back('.');
-        if (kept > 0) AppendUnsigned(out, n % scale, kept);
-        out.append(static_cast<std::size_t>(decimals - kept), '0');
+        if (kept > 0) p = PutUnsignedBackwards(p, n % scale, kept);
+        *--p = '.';
     }
-    return out;
+    p = PutUnsignedBackwards(p, n / scale, 1);
+    if (negative && n != 0) *--p = '-';
+    return std::string(p, end);
 }
 
 // Exact path for the rare cases the fast path cannot decide: the value's full
@@ -122,7 +128,7 @@ std::string FormatFixed(double value, int precision, int decimals) {
     int kept = decimals;
     const int room = precision - IntegerDigits(a);
     if (room < kept) kept = room;
-    if (kept >= 0 && kept <= 15) {
+    if (kept >= 0 && kept <= 15 && decimals <= 30) {  // Compose's buffer holds 30 decimals
         const double s = kPow10[kept];
         const double p = a * s;
         if (p < 4503599627370496.0) {  // 2^52: p - floor(p) is exact below it
@@ -199,9 +205,43 @@ std::uint8_t CompassTextToCode(std::string_view text) {
     return 255;
 }
 
+namespace {
+
+// Plain decimal texts ("-12.5", "1013.2", "0,8"): at most 15 digits and one
+// separator. The digits then form an exact integer and the division by an
+// exact power of ten rounds once, which gives the same correctly rounded
+// double as the general path below, without its copies and scans.
+bool ParsePlainDecimal(std::string_view text, double& out) {
+    std::size_t at = 0;
+    bool negative = false;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
+    std::uint64_t digits = 0;
+    int count = 0, decimals = 0;
+    bool separator = false;
+    for (; at < text.size(); ++at) {
+        const char c = text[at];
+        if (c >= '0' && c <= '9') {
+            if (++count > 15) return false;
+            digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+            if (separator) ++decimals;
+        } else if ((c == '.' || c == ',') && !separator) {
+            separator = true;
+        } else {
+            return false;
+        }
+    }
+    if (count == 0) return false;
+    const double v = static_cast<double>(digits) / kPow10[decimals];
+    out = negative ? -v : v;
+    return true;
+}
+
+} // namespace
+
 double ParseNumber(std::string_view text) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    if (double plain; ParsePlainDecimal(text, plain)) return plain;
     std::string t(text);
     if (t.find('.') == std::string::npos) {
         const auto comma = t.find(',');

@@ -15,6 +15,7 @@ void BuildMonth(const MonthImage& image, const std::string& path, MonthFile& mon
     int archiveTotal = 0;
     for (int d = 1; d <= 31; ++d) archiveTotal += static_cast<int>(image.days[d].records.size());
     table.clear(std::max(kDefaultRowCount, archiveTotal + 1));
+    table.reserveRows(archiveTotal + 1);
     table.writeTitles();
     int row = 0;
     for (int d = 1; d <= 31; ++d) {

@@ -39,6 +39,10 @@ void MonthTable::writeTitles() {
 
 void MonthTable::ensureRows(int rows) { rows_ = std::max(rows_, rows); }
 
+void MonthTable::reserveRows(int rows) {
+    cells_.reserve(static_cast<std::size_t>(std::clamp(rows, 0, rows_)) * kColumnCount);
+}
+
 bool MonthTable::rowIsEmpty(int row) const {
     for (int c = 0; c < kColumnCount; ++c)
         if (!cell(row, c).empty()) return false;

@@ -35,6 +35,9 @@ public:
     void writeTitles();
     // Grows to at least `rows` rows; never shrinks.
     void ensureRows(int rows);
+    // Takes the storage of the first `rows` rows in one piece, for a loader
+    // that knows how many it will write.
+    void reserveRows(int rows);
     // Moves rows [row, last] one down to free `row`; the table grows by one
     // row when its last row is in use, so nothing falls off the end.
     void insertEmptyRow(int row);

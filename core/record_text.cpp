@@ -3,6 +3,8 @@
 #include "conversions.h"
 #include "errors.h"
 
+#include <array>
+
 namespace pluvelle {
 
 namespace {
@@ -26,6 +28,28 @@ std::string TenthsFText(std::int16_t v) { return v == kNoData16 ? Missing() : Fa
 
 std::string HumidityText(std::int16_t v) { return v == kNoData16 ? Missing() : FormatNoDecimals(v / 10.0); }
 
+// The byte-wide columns have 256 possible texts each: computed once by the
+// rules above, then copied (a month shows them hundreds of thousands of times).
+struct ByteTexts {
+    std::array<std::string, 256> temperature, count, uv, number, et;
+};
+
+const ByteTexts& Bytes() {
+    static const ByteTexts texts = [] {
+        ByteTexts t;
+        for (int b = 0; b < 256; ++b) {
+            const auto byte = static_cast<std::uint8_t>(b);
+            t.temperature[b] = ByteTemperatureText(byte);
+            t.count[b] = ByteCountText(byte);
+            t.uv[b] = FormatUvOrMissing(b / 10.0);
+            t.number[b] = FormatNoDecimals(b);
+            t.et[b] = FormatTwoDecimals(InchThousandthsToMm(b));
+        }
+        return t;
+    }();
+    return texts;
+}
+
 } // namespace
 
 std::string RecordTimeText(const std::string& dayDateText, int packedTime) {
@@ -34,6 +58,7 @@ std::string RecordTimeText(const std::string& dayDateText, int packedTime) {
 
 std::string FormatRecordCell(const ArchiveRecord& r, int col) {
     const double perClick = RainMmPerClick(r.rain);
+    const ByteTexts& bytes = Bytes();
     switch (col) {
         case 1: return TenthsFText(r.outsideTemp);
         case 2: return TenthsFText(r.hiOutsideTemp);
@@ -51,19 +76,19 @@ std::string FormatRecordCell(const ArchiveRecord& r, int col) {
         case 14: return FormatNoDecimals(r.numWindSamples);
         case 15: return FormatCountOrMissing(r.solarRad);
         case 16: return FormatCountOrMissing(r.hiSolarRad);
-        case 17: return FormatUvOrMissing(r.uv / 10.0);
-        case 18: return FormatUvOrMissing(r.hiUv / 10.0);
+        case 17: return bytes.uv[r.uv];
+        case 18: return bytes.uv[r.hiUv];
         case 23: return r.extraRad == kNoData16 ? Missing() : FormatNoDecimals(r.extraRad);
-        case 24: return FormatNoDecimals(r.forecast);
-        case 25: return FormatTwoDecimals(InchThousandthsToMm(r.et));
+        case 24: return bytes.number[r.forecast];
+        case 25: return bytes.et[r.et];
         default: break;
     }
-    if (col >= 19 && col <= 22) return ByteTemperatureText(r.leafTemp[col - 19]);
-    if (col >= 26 && col <= 31) return ByteTemperatureText(r.soilTemp[col - 26]);
-    if (col >= 32 && col <= 37) return ByteCountText(r.soilMoisture[col - 32]);
-    if (col >= 38 && col <= 41) return ByteCountText(r.leafWetness[col - 38]);
-    if (col >= 42 && col <= 44) return ByteTemperatureText(r.extraTemp[col - 42]);
-    if (col >= 45 && col <= 46) return ByteCountText(r.extraHum[col - 45]);
+    if (col >= 19 && col <= 22) return bytes.temperature[r.leafTemp[col - 19]];
+    if (col >= 26 && col <= 31) return bytes.temperature[r.soilTemp[col - 26]];
+    if (col >= 32 && col <= 37) return bytes.count[r.soilMoisture[col - 32]];
+    if (col >= 38 && col <= 41) return bytes.count[r.leafWetness[col - 38]];
+    if (col >= 42 && col <= 44) return bytes.temperature[r.extraTemp[col - 42]];
+    if (col >= 45 && col <= 46) return bytes.count[r.extraHum[col - 45]];
     return std::string();
 }
 
