@@ -2,6 +2,8 @@
 // The table `Tableau`: 47 columns of texts, row 0 the titles, archive records
 // from row 1 in file order. At least 9000 rows; a month with more records
 // (1-minute stations) gets as many rows as it needs.
+#include "large_allocator.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -51,7 +53,7 @@ private:
     void Store(int row);
     int rows_;
     int stored_ = 0;  // rows [0, stored_) have storage
-    std::vector<std::string> cells_;
+    std::vector<std::string, LargeBlockAllocator<std::string>> cells_;
 };
 
 } // namespace pluvelle

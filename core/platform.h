@@ -1,5 +1,6 @@
 #pragma once
 // The few calls that differ between Windows and POSIX systems.
+#include <cstddef>
 #include <filesystem>
 
 namespace pluvelle::platform {
@@ -13,5 +14,11 @@ void RestrictToOwner(const std::filesystem::path& path);
 bool CreatePrivateFile(const std::filesystem::path& path);
 // Whether the current user may create files in `folder`.
 bool FolderIsWritable(const std::filesystem::path& folder);
+
+// Memory for the month table's cells: a one-minute month needs tens of MB,
+// and mapping them in large pages where the system offers them makes opening
+// such a month several times faster. Blocks are freed with the same size.
+void* AllocateLarge(std::size_t bytes);
+void FreeLarge(void* block, std::size_t bytes);
 
 } // namespace pluvelle::platform

@@ -1,14 +1,39 @@
 #include "platform.h"
 
+#include <cstdlib>
+#include <new>
+
 #ifdef _WIN32
 #include <fstream>
 #else
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 namespace pluvelle::platform {
+
+namespace {
+constexpr std::size_t kLargePage = std::size_t{2} << 20;
+constexpr std::size_t kLargeFrom = std::size_t{8} << 20;  // smaller blocks gain nothing
+} // namespace
+
+void* AllocateLarge(std::size_t bytes) {
+    if (bytes < kLargeFrom) return ::operator new(bytes);
+    const std::size_t rounded = (bytes + kLargePage - 1) / kLargePage * kLargePage;
+    void* block = std::aligned_alloc(kLargePage, rounded);
+    if (!block) throw std::bad_alloc();
+#if defined(MADV_HUGEPAGE)
+    ::madvise(block, rounded, MADV_HUGEPAGE);
+#endif
+    return block;
+}
+
+void FreeLarge(void* block, std::size_t bytes) {
+    if (bytes < kLargeFrom) ::operator delete(block);
+    else std::free(block);
+}
 
 #ifdef _WIN32
 void SyncFile(const std::filesystem::path&) {}
