@@ -1,0 +1,97 @@
+#pragma once
+// `TForm1`, the program's single window. It owns the controls, the open
+// month and the handlers; each handler runs one command's flow through the
+// top-level error handler and updates the controls after it.
+#include "core/dialogs.h"
+#include "core/month_session.h"
+#include "form_controls.h"
+#include "tableau_view.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace pluvelle::ui {
+
+class MonthTableModel;
+
+inline constexpr const char* kQuitQuestion = "Voulez-vous enregistrer avant de quitter ?";
+inline constexpr const char* kNotYetAvailable = "Commande pas encore disponible";
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    // Commands ask their questions through `dialogs`; null means the
+    // window's own Qt dialogs.
+    explicit TForm1(Dialogs* dialogs = nullptr, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    MonthSession& session() { return session_; }
+    MonthTableModel& tableModel() { return *model_; }
+    const FormControls& controls() const { return controls_; }
+    Dialogs& dialogs() { return *dialogs_; }
+    // The executable's folder, trailing separator included (UTF-8).
+    const std::string& programFolder() const { return programFolder_; }
+    // The program was told to end (the window closes for good).
+    bool ended() const { return ended_; }
+
+public slots:
+    void FormActivate();
+
+    void OuvrirWLKClick();
+    void SauvegardeWLKClick();
+    void ExportDonneesClick();
+    void ExportResume1Click();
+    void DonneesOMMClick();
+    void EnsolOnClick();
+    void ImportCSVClick();
+    void ExtremumsClick();
+    void LireConfigICClick();
+    void InserligneClick();
+    void QuitterClick();
+
+    void JourInsereClick();
+    void HeureInsereClick();
+    void MinuteInsereClick();
+    void ValideInsereClick();
+    void AnnuleInsereClick();
+    void ValideCoordonneesClick();
+    void AnnuleCoordonneesClick();
+    void EnregConfigICClick();
+    void AnnuleConfigICClick();
+
+    void TableauMouseMove(pluvelle::ui::TableCell cell);
+    void TableauMouseDown(Qt::MouseButton button, pluvelle::ui::TableCell cell);
+
+public:
+    // The two input bands below the table and the InfoClimat panel.
+    void ShowInsertionBand(bool shown);
+    void ShowSunshineBand(bool shown);
+    void ShowConfigIC(bool shown);
+    // Runs a command through the top-level error handler.
+    CommandResult Run(const std::function<CommandResult()>& command);
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void ConnectHandlers();
+    void ShowMonthCommands();
+    void NotYetAvailable();
+    // Asks the quit question; true when the program may end.
+    bool AgreesToEnd();
+    void EndProgram();
+
+    std::unique_ptr<Dialogs> ownDialogs_;
+    Dialogs* dialogs_;
+    MonthSession session_;
+    MonthTableModel* model_;
+    FormControls controls_;
+    std::string programFolder_;
+    bool ended_ = false;
+};
+
+} // namespace pluvelle::ui

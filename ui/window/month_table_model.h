@@ -1,0 +1,35 @@
+#pragma once
+// The table `Tableau` as seen by Qt: model row r and column c are table row r
+// and column c, row 0 the titles (shown by the view as its header). Every
+// answer comes straight from the session's table; no item per cell.
+#include "core/month_session.h"
+
+#include <QAbstractTableModel>
+
+namespace pluvelle::ui {
+
+class MonthTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit MonthTableModel(MonthSession& session, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // Writes the cell and marks the month as holding unsaved edits.
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+    // The session's table was replaced or reshaped (a load, an insertion, an
+    // import): views start again from it.
+    void reload();
+
+private:
+    bool holds(const QModelIndex& index) const;
+
+    MonthSession& session_;
+    int rows_;  // the row count views were last told about
+};
+
+} // namespace pluvelle::ui
