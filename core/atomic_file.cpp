@@ -5,7 +5,6 @@
 #include "platform.h"
 
 #include <cerrno>
-#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -16,10 +15,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// One fixed name per target: a temporary left by a crash is simply reused.
 fs::path TemporaryBeside(const fs::path& target) {
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
     fs::path tmp = target;
-    tmp += ".tmp" + std::to_string(stamp % 1000000007);
+    tmp += ".tmp";
     return tmp;
 }
 
@@ -29,11 +28,12 @@ fs::path TemporaryBeside(const fs::path& target) {
 
 } // namespace
 
-void WriteFileAtomically(const std::string& path, std::string_view bytes) {
+void WriteFileAtomically(const std::string& path, std::string_view bytes, FileAccess access) {
     const fs::path target = PathFromUtf8(path);
     std::error_code ec;
     if (fs::is_directory(target, ec)) Fail(path, "c'est un dossier");
     const fs::path tmp = TemporaryBeside(target);
+    if (access == FileAccess::OwnerOnly && !platform::CreatePrivateFile(tmp)) Fail(path, std::strerror(errno));
     {
         std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
         if (!out) Fail(path, std::strerror(errno));

@@ -1,8 +1,8 @@
 #include "infoclimat_settings.h"
 
+#include "core/atomic_file.h"
 #include "core/errors.h"
 #include "core/paths.h"
-#include "core/platform.h"
 #include "core/text_output.h"
 
 #include <cerrno>
@@ -62,9 +62,6 @@ std::vector<std::string> SplitLines(const std::string& text) {
     return lines;
 }
 
-[[noreturn]] void WriteFailed(const std::string& path, const std::string& reason) {
-    throw IoError("Impossible d'écrire le fichier " + path + " : " + reason);
-}
 
 } // namespace
 
@@ -91,33 +88,9 @@ std::optional<InfoClimatSettings> ReadInfoClimatSettings(const std::string& path
 }
 
 void WriteInfoClimatSettings(const std::string& path, const InfoClimatSettings& settings) {
-    const fs::path target = PathFromUtf8(path);
-    fs::path tmp = target;
-    tmp += ".tmp";
     const std::string text = settings.stationCode + "\r\n" + settings.userName + "\r\n" +
                              ScramblePassword(FirstCharacters(settings.password, kStoredPasswordLength)) + "\r\n";
-    const std::string bytes = Utf8ToCp1252(text);
-    // The temporary file is private before the password goes in, and the
-    // rename keeps its mode.
-    if (!platform::CreatePrivateFile(tmp)) WriteFailed(path, std::strerror(errno));
-    std::error_code ec;
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            const std::string reason = std::strerror(errno);
-            fs::remove(tmp, ec);
-            WriteFailed(path, reason);
-        }
-    }
-    platform::SyncFile(tmp);
-    fs::rename(tmp, target, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(tmp, ignored);
-        WriteFailed(path, ec.message());
-    }
+    WriteFileAtomically(path, Utf8ToCp1252(text), FileAccess::OwnerOnly);
 }
 
 } // namespace pluvelle
