@@ -96,18 +96,6 @@ TEST_F(ControlsTest, FirstLoadShowsTheCommandsForGood) {
     expectVisibility(true);
 }
 
-TEST_F(ControlsTest, CommandsStillToComeSayTheyAreNotAvailable) {
-    load(monthPath);
-    for (const char* name : {"ExportResume1", "DonneesOMM", "Ensol", "ImportCSV", "Extremums", "ExportIC",
-                             "Inserligne"}) {
-        const std::size_t before = dialogs.messages().size();
-        control<QAbstractButton>(name)->click();
-        ASSERT_EQ(dialogs.messages().size(), before + 1) << name;
-        EXPECT_EQ(dialogs.messages().back(), kNotYetAvailable) << name;
-        EXPECT_EQ(dialogs.shown().back().kind, MessageKind::Information) << name;
-    }
-}
-
 TEST_F(WindowTest, LoadFillsTheTableAndNamesTheFile) {
     load(monthPath);
     EXPECT_EQ(model().headerData(0, Qt::Horizontal).toString().toStdString(), "Date Heure");

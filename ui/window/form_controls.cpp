@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 namespace pluvelle::ui {
 
@@ -82,8 +83,11 @@ void BuildLabelsAndTable(QWidget* form, FormControls& c) {
                           CalibriPixels(8), kGreen);
     c.Memo1 = new QPlainTextEdit(form);
     c.Memo1->setObjectName("Memo1");
-    c.Memo1->setGeometry(8, 680, 287, 50);
+    // Tall enough, with a thin margin, for the longest instruction (the
+    // sunshine band's four lines) to show whole down to the client's bottom.
+    c.Memo1->setGeometry(8, 679, 287, 64);
     c.Memo1->setFont(CalibriPixels(13));
+    c.Memo1->document()->setDocumentMargin(1);
     SetTextColour(c.Memo1, QPalette::Text, kFuchsia);
 }
 

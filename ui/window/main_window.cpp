@@ -3,10 +3,17 @@
 #include "core/command_runner.h"
 #include "core/month_load.h"
 #include "core/month_save.h"
+#include "core/settings_folder.h"
 #include "core/table_csv.h"
+#include "exports/daily_summaries.h"
+#include "exports/station_extremes.h"
+#include "exports/sunshine.h"
+#include "exports/wmo_daily.h"
+#include "infoclimat/infoclimat_panel.h"
 #include "labelled_edit.h"
 #include "month_table_model.h"
 #include "qt_dialogs.h"
+#include "ui/logic/table_import.h"
 #include "window_fonts.h"
 #include "window_layout.h"
 
@@ -94,7 +101,9 @@ void TForm1::FormActivate() {
     SetLabelText(controls_.Attribution, kAttributionText);
     controls_.Titre->move(g.titleLeft, kTitreTop);
     SetLabelText(controls_.Titre, kTitreText);
-    programFolder_ = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + '/').toStdString();
+    programFolder_ = pinnedProgramFolder_ ? *pinnedProgramFolder_
+                                          : QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + '/')
+                                                .toStdString();
     controls_.Tableau->setGeometry(g.tableLeft, kTableauDesign.top(), g.tableWidth, kTableauDesign.height());
 }
 
@@ -122,30 +131,174 @@ void TForm1::ExportDonneesClick() {
     Run([this] { return ExportTableFlow(session_, *dialogs_); });
 }
 
-void TForm1::NotYetAvailable() { dialogs_->showMessage(MessageKind::Information, kNotYetAvailable); }
+void TForm1::setProgramFolder(const std::string& folder) {
+    pinnedProgramFolder_ = folder;
+    programFolder_ = folder;
+}
 
-void TForm1::ExportResume1Click() { NotYetAvailable(); }
-void TForm1::DonneesOMMClick() { NotYetAvailable(); }
-void TForm1::EnsolOnClick() { NotYetAvailable(); }
-void TForm1::ImportCSVClick() { NotYetAvailable(); }
-void TForm1::ExtremumsClick() { NotYetAvailable(); }
-void TForm1::LireConfigICClick() { NotYetAvailable(); }
-void TForm1::InserligneClick() { NotYetAvailable(); }
-void TForm1::ValideInsereClick() { NotYetAvailable(); }
-void TForm1::ValideCoordonneesClick() { NotYetAvailable(); }
-void TForm1::EnregConfigICClick() { NotYetAvailable(); }
+void TForm1::ExportResume1Click() {
+    Run([this] { return ExportDailySummariesFlow(session_.month, *dialogs_); });
+}
+
+void TForm1::DonneesOMMClick() {
+    Run([this] { return ExportWmoDailyFlow(session_.month, *dialogs_); });
+}
+
+void TForm1::ExtremumsClick() {
+    Run([this] { return StationExtremesFlow(session_.month.currentFolder, *dialogs_); });
+}
+
+// An accepted file replaces the table, whose row count may change.
+void TForm1::ImportCSVClick() {
+    if (Run([this] { return ImportTableFlow(session_, *dialogs_); }) == CommandResult::Done) model_->reload();
+}
+
+void TForm1::ShowMemo(const std::vector<std::string>& lines) {
+    QStringList text;
+    for (const std::string& line : lines) text << QString::fromStdString(line);
+    controls_.Memo1->setPlainText(text.join('\n'));
+}
+
+// The band and the sunshine band share their place: one closes the other.
+void TForm1::InserligneClick() {
+    ShowSunshineBand(false);
+    OpenInsertionBand(band_);
+    ShowInsertionTexts();
+    ShowMemo(band_.Memo1);
+    ShowInsertionBand(true);
+}
+
+void TForm1::ShowInsertionTexts() {
+    controls_.JourInsere->setText(QString::fromStdString(band_.JourInsere));
+    controls_.HeureInsere->setText(QString::fromStdString(band_.HeureInsere));
+    controls_.MinuteInsere->setText(QString::fromStdString(band_.MinuteInsere));
+}
+
+void TForm1::TakeInsertionTexts() {
+    band_.JourInsere = controls_.JourInsere->text().toStdString();
+    band_.HeureInsere = controls_.HeureInsere->text().toStdString();
+    band_.MinuteInsere = controls_.MinuteInsere->text().toStdString();
+}
+
+// A refused entry comes back with its remarks in the edits and the band open.
+void TForm1::ValideInsereClick() {
+    TakeInsertionTexts();
+    InsertionResult r;
+    Run([&] {
+        r = ValidateInsertion(band_, session_);
+        return r.inserted ? CommandResult::Done : CommandResult::Refused;
+    });
+    ShowInsertionTexts();
+    if (!r.inserted) return;
+    model_->reload();
+    SelectTableRow(r.row);
+    ShowInsertionBand(band_.open);
+}
+
+// The row in sight, selected across its values, the columns scrolled as they were.
+void TForm1::SelectTableRow(int row) {
+    QAbstractItemView* t = controls_.Tableau;
+    const QModelIndex first = model_->index(row, 1);
+    t->scrollTo(model_->index(row, 0), QAbstractItemView::PositionAtCenter);
+    t->selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    t->selectionModel()->select(QItemSelection(first, model_->index(row, kColumnCount - 1)),
+                                QItemSelectionModel::ClearAndSelect);
+}
+
+void TForm1::EnsolOnClick() {
+    const SunshineTexts shown{controls_.Latitude->text().toStdString(), controls_.Longitude->text().toStdString(),
+                              controls_.Seuil->text().toStdString()};
+    std::optional<SunshineTexts> texts;
+    Run([&] {
+        texts = OpenSunshinePanel(session_.month, *dialogs_, programFolder_, shown);
+        return texts ? CommandResult::Done : CommandResult::Refused;
+    });
+    if (!texts) return;
+    CancelInsertion(band_);
+    ShowInsertionBand(false);
+    controls_.Latitude->setText(QString::fromStdString(texts->latitude));
+    controls_.Longitude->setText(QString::fromStdString(texts->longitude));
+    controls_.Seuil->setText(QString::fromStdString(texts->threshold));
+    ShowMemo(SunshineInstructionLines());
+    ShowSunshineBand(true);
+}
+
+void TForm1::ValideCoordonneesClick() {
+    const SunshineRequest request{{controls_.Latitude->text().toStdString(), controls_.Longitude->text().toStdString(),
+                                   controls_.Seuil->text().toStdString()},
+                                  programFolder_,
+                                  [this] { ShowSunshineBand(false); }};
+    Run([&] { return SunshineExportFlow(session_.month, *dialogs_, request); });
+}
+
+// The panel opens first; a configIC.txt that cannot be opened leaves the
+// edits as they are.
+void TForm1::LireConfigICClick() {
+    ShowConfigIC(true);
+    const FormControls& c = controls_;
+    InfoClimatEdits e{c.CodeStation->text().toStdString(), c.UtilIC->text().toStdString(),
+                      c.PasseIC->text().toStdString()};
+    Run([&] {
+        FillInfoClimatEdits({programFolder_, UserSettingsFolder()}, e);
+        return CommandResult::Done;
+    });
+    c.CodeStation->setText(QString::fromStdString(e.codeStation));
+    c.UtilIC->setText(QString::fromStdString(e.utilIC));
+    c.PasseIC->setText(QString::fromStdString(e.passeIC));
+}
+
+// The upload holds the window until it ends: a busy cursor says so.
+void TForm1::EnregConfigICClick() {
+    const FormControls& c = controls_;
+    const InfoClimatEdits edits{c.CodeStation->text().toStdString(), c.UtilIC->text().toStdString(),
+                                c.PasseIC->text().toStdString()};
+    InfoClimatUpload upload = icUpload_;
+    upload.busy = [](bool on) {
+        if (on) {
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);  // shown before the wait
+        } else {
+            QGuiApplication::restoreOverrideCursor();
+        }
+    };
+    Run([&] {
+        return EnregConfigICFlow({programFolder_, UserSettingsFolder()}, edits, icSettings_,
+                                 [this] { ShowConfigIC(false); }, session_, *dialogs_, upload);
+    });
+}
 
 // A click into an entry of the insertion band empties it for typing.
 void TForm1::JourInsereClick() { controls_.JourInsere->clear(); }
 void TForm1::HeureInsereClick() { controls_.HeureInsere->clear(); }
 void TForm1::MinuteInsereClick() { controls_.MinuteInsere->clear(); }
 
-void TForm1::AnnuleInsereClick() { ShowInsertionBand(false); }
+void TForm1::AnnuleInsereClick() {
+    CancelInsertion(band_);
+    ShowInsertionBand(false);
+}
 void TForm1::AnnuleCoordonneesClick() { ShowSunshineBand(false); }
 void TForm1::AnnuleConfigICClick() { ShowConfigIC(false); }
 
-void TForm1::TableauMouseMove(TableCell) {}
-void TForm1::TableauMouseDown(Qt::MouseButton, TableCell) {}
+// Only the forecast column explains itself; `Bulle` stays where it is and
+// takes the width of its text.
+void TForm1::TableauMouseMove(TableCell cell) {
+    const MonthTable& table = session_.table;
+    const bool held = cell.valid() && cell.row < table.rowCount() && cell.col < kColumnCount;
+    hint_ = NextHintState(hint_, cell.col, cell.row, held ? table.cell(cell.row, cell.col) : std::string());
+    QLabel* bulle = controls_.Bulle;
+    const QString text = QString::fromStdString(hint_.text);
+    if (bulle->text() != text) SetLabelText(bulle, text);
+    bulle->setVisible(hint_.visible);
+    if (hint_.visible) bulle->raise();
+}
+
+// The right button takes the clicked row's day, hour and minute into the
+// insertion band, open or not.
+void TForm1::TableauMouseDown(Qt::MouseButton button, TableCell cell) {
+    if (button != Qt::RightButton) return;
+    PrefillInsertionFromRow(band_, session_.table, cell.row);
+    ShowInsertionTexts();
+}
 
 void TForm1::ShowInsertionBand(bool shown) {
     const FormControls& c = controls_;

@@ -5,20 +5,26 @@
 #include "core/dialogs.h"
 #include "core/month_session.h"
 #include "form_controls.h"
+#include "infoclimat/ftp_upload.h"
+#include "infoclimat/infoclimat_settings.h"
 #include "tableau_view.h"
+#include "ui/logic/forecast_hint.h"
+#include "ui/logic/row_insertion.h"
 
 #include <QWidget>
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace pluvelle::ui {
 
 class MonthTableModel;
 
 inline constexpr const char* kQuitQuestion = "Voulez-vous enregistrer avant de quitter ?";
-inline constexpr const char* kNotYetAvailable = "Commande pas encore disponible";
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -34,6 +40,12 @@ public:
     Dialogs& dialogs() { return *dialogs_; }
     // The executable's folder, trailing separator included (UTF-8).
     const std::string& programFolder() const { return programFolder_; }
+    // Keeps the settings files in `folder` (trailing separator included)
+    // rather than beside the executable.
+    void setProgramFolder(const std::string& folder);
+    // How "Valider" of the InfoClimat panel reaches the server.
+    void setInfoClimatUpload(InfoClimatUpload upload) { icUpload_ = std::move(upload); }
+    const InfoClimatSettings& infoClimatSettings() const { return icSettings_; }
     // The program was told to end (the window closes for good).
     bool ended() const { return ended_; }
 
@@ -80,7 +92,10 @@ protected:
 private:
     void ConnectHandlers();
     void ShowMonthCommands();
-    void NotYetAvailable();
+    void ShowInsertionTexts();
+    void TakeInsertionTexts();
+    void SelectTableRow(int row);
+    void ShowMemo(const std::vector<std::string>& lines);
     // Asks the quit question; true when the program may end.
     bool AgreesToEnd();
     void EndProgram();
@@ -91,7 +106,12 @@ private:
     MonthTableModel* model_;
     FormControls controls_;
     std::string programFolder_;
+    std::optional<std::string> pinnedProgramFolder_;
     bool ended_ = false;
+    InsertionBand band_;
+    HintState hint_;
+    InfoClimatSettings icSettings_;
+    InfoClimatUpload icUpload_;
 };
 
 } // namespace pluvelle::ui
