@@ -10,6 +10,8 @@
 #include "exports/sunshine.h"
 #include "exports/wmo_daily.h"
 #include "infoclimat/infoclimat_panel.h"
+#include "edit_comforts.h"
+#include "edit_history.h"
 #include "labelled_edit.h"
 #include "month_table_model.h"
 #include "qt_dialogs.h"
@@ -42,6 +44,7 @@ TForm1::TForm1(Dialogs* dialogs, QWidget* parent) : QWidget(parent) {
     controls_ = BuildFormControls(this);
     model_ = new MonthTableModel(session_, this);
     controls_.Tableau->setModel(model_);
+    comforts_ = new EditComforts(session_, *model_, *controls_.Tableau, *dialogs_, this);
     SetLabelText(controls_.Titre, kTitreText);
     SetLabelText(controls_.Attribution, kAttributionText);
     ConnectHandlers();
@@ -110,6 +113,7 @@ void TForm1::FormActivate() {
 void TForm1::OuvrirWLKClick() {
     if (Run([this] { return LoadMonthFlow(session_, *dialogs_); }) != CommandResult::Done) return;
     model_->reload();
+    comforts_->monthLoaded();
     ShowMonthCommands();
 }
 
@@ -124,7 +128,7 @@ void TForm1::ShowMonthCommands() {
 }
 
 void TForm1::SauvegardeWLKClick() {
-    Run([this] { return SaveMonthFlow(session_, *dialogs_); });
+    if (Run([this] { return SaveMonthFlow(session_, *dialogs_); }) == CommandResult::Done) comforts_->monthSaved();
 }
 
 void TForm1::ExportDonneesClick() {
@@ -149,8 +153,10 @@ void TForm1::ExtremumsClick() {
 }
 
 // An accepted file replaces the table, whose row count may change.
+// An import is one undo step.
 void TForm1::ImportCSVClick() {
-    if (Run([this] { return ImportTableFlow(session_, *dialogs_); }) == CommandResult::Done) model_->reload();
+    const auto import = [this] { return Run([this] { return ImportTableFlow(session_, *dialogs_); }); };
+    if (comforts_->history().replaceMonth(kImportStep, import) == CommandResult::Done) model_->reload();
 }
 
 void TForm1::ShowMemo(const std::vector<std::string>& lines) {
@@ -185,7 +191,7 @@ void TForm1::ValideInsereClick() {
     TakeInsertionTexts();
     InsertionResult r;
     Run([&] {
-        r = ValidateInsertion(band_, session_);
+        r = comforts_->history().validateInsertion(band_);  // one undo step
         return r.inserted ? CommandResult::Done : CommandResult::Refused;
     });
     ShowInsertionTexts();
@@ -323,8 +329,10 @@ bool TForm1::AgreesToEnd() {
     case Answer::No: return true;
     case Answer::Cancel: return false;
     case Answer::Yes:
-        return !session_.monthLoaded ||
-               Run([this] { return SaveMonthFlow(session_, *dialogs_); }) == CommandResult::Done;
+        if (!session_.monthLoaded) return true;
+        if (Run([this] { return SaveMonthFlow(session_, *dialogs_); }) != CommandResult::Done) return false;
+        comforts_->monthSaved();
+        return true;
     }
     return false;
 }

@@ -23,6 +23,7 @@
 namespace pluvelle::ui {
 
 class MonthTableModel;
+class EditComforts;
 
 inline constexpr const char* kQuitQuestion = "Voulez-vous enregistrer avant de quitter ?";
 
@@ -38,6 +39,8 @@ public:
     MonthTableModel& tableModel() { return *model_; }
     const FormControls& controls() const { return controls_; }
     Dialogs& dialogs() { return *dialogs_; }
+    // Undo and redo, clipboard, go to a date, missing records.
+    EditComforts& comforts() { return *comforts_; }
     // The executable's folder, trailing separator included (UTF-8).
     const std::string& programFolder() const { return programFolder_; }
     // Keeps the settings files in `folder` (trailing separator included)
@@ -105,6 +108,7 @@ private:
     MonthSession session_;
     MonthTableModel* model_;
     FormControls controls_;
+    EditComforts* comforts_;
     std::string programFolder_;
     std::optional<std::string> pinnedProgramFolder_;
     bool ended_ = false;

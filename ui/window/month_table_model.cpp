@@ -1,5 +1,7 @@
 #include "month_table_model.h"
 
+#include <utility>
+
 namespace pluvelle::ui {
 
 MonthTableModel::MonthTableModel(MonthSession& session, QObject* parent)
@@ -39,12 +41,25 @@ Qt::ItemFlags MonthTableModel::flags(const QModelIndex& index) const {
 bool MonthTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) return false;
     std::string text = value.toString().toStdString();
+    if (std::as_const(session_.table).cell(index.row(), index.column()) == text) return true;
+    if (editRoute_) {
+        editRoute_(index.row(), index.column(), std::move(text));
+        return true;
+    }
     std::string& cell = session_.table.cell(index.row(), index.column());
-    if (cell == text) return true;
     cell = std::move(text);
     session_.unsavedChanges = true;
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
     return true;
+}
+
+void MonthTableModel::setEditRoute(std::function<void(int, int, std::string)> route) {
+    editRoute_ = std::move(route);
+}
+
+void MonthTableModel::cellsChanged(const CellRange& r) {
+    if (r.empty()) return;
+    emit dataChanged(index(r.top, r.left), index(r.bottom, r.right), {Qt::DisplayRole, Qt::EditRole});
 }
 
 void MonthTableModel::reload() {
