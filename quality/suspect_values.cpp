@@ -1,5 +1,6 @@
 #include "suspect_values.h"
 
+#include "month_gaps.h"
 #include "record_times.h"
 
 #include "core/conversions.h"
@@ -51,17 +52,23 @@ bool SuspectList::isSuspect(int row, int column) const {
     return row >= 0 && at < flags_.size() && flags_[at] != 0;
 }
 
-int SuspectList::next(int row) const {
+namespace {
+bool CellBefore(int rowA, int colA, int rowB, int colB) { return rowA != rowB ? rowA < rowB : colA < colB; }
+} // namespace
+
+int SuspectList::next(int row, int column) const {
     if (items_.empty()) return -1;
-    const auto it = std::upper_bound(items_.begin(), items_.end(), row,
-                                     [](int r, const Suspect& s) { return r < s.row; });
+    const auto it = std::partition_point(items_.begin(), items_.end(), [&](const Suspect& s) {
+        return !CellBefore(row, column, s.row, s.column);
+    });
     return it == items_.end() ? 0 : static_cast<int>(it - items_.begin());
 }
 
-int SuspectList::previous(int row) const {
+int SuspectList::previous(int row, int column) const {
     if (items_.empty()) return -1;
-    const auto it = std::lower_bound(items_.begin(), items_.end(), row,
-                                     [](const Suspect& s, int r) { return s.row < r; });
+    const auto it = std::partition_point(items_.begin(), items_.end(), [&](const Suspect& s) {
+        return CellBefore(s.row, s.column, row, column);
+    });
     return it == items_.begin() ? static_cast<int>(items_.size()) - 1 : static_cast<int>(it - items_.begin()) - 1;
 }
 
@@ -95,11 +102,17 @@ void CheckJumps(const QuantityLimits& q, const Column& v, const std::vector<Time
     }
 }
 
-void CheckStuck(const QuantityLimits& q, const Column& v, const std::vector<TimedRow>& rows,
+// A sensor is only known stuck while records show it: a run of one value
+// ends at a stretch without records longer than this (the same value on both
+// sides of a lost day proves nothing).
+int LongestGapInARun(const std::vector<TimedRow>& rows) { return std::max(60, 2 * TypicalInterval(rows)); }
+
+void CheckStuck(const QuantityLimits& q, const Column& v, const std::vector<TimedRow>& rows, int longestGap,
                 std::vector<Suspect>& out) {
     std::size_t start = 0;
     for (std::size_t i = 1; i <= v.size(); ++i) {
-        const bool same = i < v.size() && v[i] && v[start] && *v[i] == *v[start];
+        const bool same = i < v.size() && v[i] && v[start] && *v[i] == *v[start] &&
+                          rows[i].time.monthMinute() - rows[i - 1].time.monthMinute() <= longestGap;
         if (same) continue;
         const bool atBound = v[start] && (*v[start] >= q.stuckFrom || *v[start] <= q.min);
         if (v[start] && !atBound && i - start > 1 &&
@@ -109,12 +122,12 @@ void CheckStuck(const QuantityLimits& q, const Column& v, const std::vector<Time
     }
 }
 
-void CheckQuantity(const QuantityLimits& q, const Column& v, const std::vector<TimedRow>& rows,
+void CheckQuantity(const QuantityLimits& q, const Column& v, const std::vector<TimedRow>& rows, int longestGap,
                    std::vector<Suspect>& out) {
     for (std::size_t i = 0; i < v.size(); ++i)
         if (v[i] && (*v[i] < q.min || *v[i] > q.max)) out.push_back({rows[i].row, q.column, SuspectRule::OutOfRange});
     if (q.jump > 0) CheckJumps(q, v, rows, out);
-    if (q.stuckMinutes > 0) CheckStuck(q, v, rows, out);
+    if (q.stuckMinutes > 0) CheckStuck(q, v, rows, longestGap, out);
 }
 
 } // namespace
@@ -122,7 +135,9 @@ void CheckQuantity(const QuantityLimits& q, const Column& v, const std::vector<T
 SuspectList FindSuspects(const MonthTable& table) {
     const std::vector<TimedRow> rows = TimedRows(table);
     std::vector<Suspect> found;
-    for (const auto& q : SuspectLimits()) CheckQuantity(q, ReadColumn(table, rows, q.column), rows, found);
+    const int longestGap = LongestGapInARun(rows);
+    for (const auto& q : SuspectLimits())
+        CheckQuantity(q, ReadColumn(table, rows, q.column), rows, longestGap, found);
     for (const auto& p : HighLowPairs())
         for (const auto& r : rows) {
             const auto hi = CellNumber(table, r.row, p.high), lo = CellNumber(table, r.row, p.low);

@@ -44,10 +44,11 @@ public:
     SuspectList(std::vector<Suspect> items, int rows);
     const std::vector<Suspect>& items() const { return items_; }
     bool isSuspect(int row, int column) const;
-    // Index in items() of the next / previous suspect after / before `row`
-    // (wrapping round), or -1 when there is none.
-    int next(int row) const;
-    int previous(int row) const;
+    // Index in items() of the first suspect after the cell (row, column) /
+    // the last one before it, wrapping round, or -1 when there is none.
+    // Without a column: after / before the whole row.
+    int next(int row, int column = kColumnCount) const;
+    int previous(int row, int column = -1) const;
 
 private:
     std::vector<Suspect> items_;  // by row, then column

@@ -90,6 +90,31 @@ TEST(Suspects, JumpLimitsScaleWithTheTimeBetweenRecords) {
     EXPECT_TRUE(Found(t).empty());
 }
 
+// A run of one value counts only while records show it: the same reading on
+// both sides of a day without records is no frozen sensor; on both sides of
+// a few lost records it still is.
+TEST(Suspects, AFrozenRunEndsWhereRecordsAreLongMissing) {
+    struct Case {
+        const char* what;
+        const char* secondDay;
+        int secondStart;  // minutes after midnight
+        bool stuck;
+    } const cases[] = {
+        {"a lost day", "04/07/2014", 9 * 60, false},
+        {"three lost records", "03/07/2014", 12 * 60 + 20, true},
+    };
+    for (const auto& c : cases) {
+        MonthTable t;
+        t.writeTitles();
+        int row = 1;
+        for (int m = 9 * 60; m <= 12 * 60; m += 5) FormatRecordRow(testing::SampleRecord(m), "03/07/2014", t, row++);
+        for (int m = c.secondStart; m <= c.secondStart + 180; m += 5)
+            FormatRecordRow(testing::SampleRecord(m), c.secondDay, t, row++);
+        for (int r = 1; r < row; ++r) t.setCell(r, 1, "15.6");  // 3 hours on each side
+        EXPECT_EQ(FindSuspects(t).isSuspect(1, 1), c.stuck) << c.what;
+    }
+}
+
 TEST(Suspects, MissingValuesAndSaturatedHumidityAreNotFaults) {
     MonthTable t = CalmDay();
     for (int r = 1; r <= 288; ++r) t.setCell(r, 6, "100");
@@ -109,6 +134,34 @@ TEST(Suspects, NextAndPreviousWrapRound) {
     EXPECT_EQ(list.items()[list.previous(50)].row, 200);
     EXPECT_EQ(list.items()[list.previous(200)].row, 50);
     EXPECT_EQ(SuspectList().next(3), -1);
+}
+
+// From a cell, "next" and "previous" step through the suspects of its own
+// row before leaving it.
+TEST(Suspects, NextAndPreviousFromACell) {
+    MonthTable t = CalmDay();
+    t.setCell(50, 9, "2000");
+    t.setCell(50, 16, "2000");
+    t.setCell(200, 9, "-3");
+    const SuspectList list = FindSuspects(t);
+    ASSERT_EQ(list.items().size(), 3u);
+    struct Case {
+        int row, column;
+        int nextRow, nextColumn, previousRow, previousColumn;
+    } const cases[] = {
+        {50, 9, 50, 16, 200, 9},
+        {50, 16, 200, 9, 50, 9},
+        {50, 12, 50, 16, 50, 9},
+        {200, 9, 50, 9, 50, 16},
+        {1, 1, 50, 9, 200, 9},
+    };
+    for (const auto& c : cases) {
+        const Suspect& n = list.items()[list.next(c.row, c.column)];
+        const Suspect& p = list.items()[list.previous(c.row, c.column)];
+        EXPECT_EQ(std::make_pair(n.row, n.column), std::make_pair(c.nextRow, c.nextColumn)) << c.row << "," << c.column;
+        EXPECT_EQ(std::make_pair(p.row, p.column), std::make_pair(c.previousRow, c.previousColumn))
+            << c.row << "," << c.column;
+    }
 }
 
 TEST(Suspects, DemoStationMonthsAreClean) {

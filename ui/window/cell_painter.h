@@ -20,7 +20,10 @@ public:
 // last two pixels of the width and of the height.
 QRect CellRect(const QRect& section);
 
-// The cell's own drawing, for any row but the titles.
-void AlterneCouleurs(QPainter& painter, const QRect& section, int row, bool selected, const QString& text);
+// The cell's own drawing, for any row but the titles. A suspect value gets a
+// tint over the row colour and a corner mark; a selected cell keeps the
+// selection colours and only takes the mark.
+void AlterneCouleurs(QPainter& painter, const QRect& section, int row, bool selected, const QString& text,
+                     bool suspect = false);
 
 } // namespace pluvelle::ui

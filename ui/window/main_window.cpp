@@ -13,6 +13,7 @@
 #include "edit_comforts.h"
 #include "edit_history.h"
 #include "labelled_edit.h"
+#include "month_charts.h"
 #include "month_table_model.h"
 #include "qt_dialogs.h"
 #include "ui/logic/table_import.h"
@@ -48,6 +49,8 @@ TForm1::TForm1(Dialogs* dialogs, QWidget* parent) : QWidget(parent) {
     SetLabelText(controls_.Titre, kTitreText);
     SetLabelText(controls_.Attribution, kAttributionText);
     ConnectHandlers();
+    charts_ = new MonthCharts(this, session_, *model_, *controls_.Tableau);
+    connect(charts_->button(), &QPushButton::clicked, this, &TForm1::GraphiquesClick);
 }
 
 // The grid goes first: closing the window still draws it, from the session,
@@ -123,7 +126,7 @@ void TForm1::ShowMonthCommands() {
                  "Fichier en cours d'édition : " + QString::fromStdString(session_.month.currentFilePath));
     const FormControls& c = controls_;
     for (QPushButton* b : {c.ImportCSV, c.ExportDonnees, c.ExportResume1, c.Inserligne, c.SauvegardeWLK,
-                           c.DonneesOMM, c.Ensol, c.Extremums, c.ExportIC})
+                           c.DonneesOMM, c.Ensol, c.Extremums, c.ExportIC, charts_->button()})
         b->show();
 }
 
@@ -336,6 +339,9 @@ bool TForm1::AgreesToEnd() {
     }
     return false;
 }
+
+// The charts and the suspect values of the open month, in their own window.
+void TForm1::GraphiquesClick() { charts_->open(); }
 
 void TForm1::QuitterClick() {
     if (AgreesToEnd()) EndProgram();

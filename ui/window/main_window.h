@@ -22,6 +22,7 @@
 
 namespace pluvelle::ui {
 
+class MonthCharts;
 class MonthTableModel;
 class EditComforts;
 
@@ -38,6 +39,7 @@ public:
     MonthSession& session() { return session_; }
     MonthTableModel& tableModel() { return *model_; }
     const FormControls& controls() const { return controls_; }
+    MonthCharts& charts() { return *charts_; }
     Dialogs& dialogs() { return *dialogs_; }
     // Undo and redo, clipboard, go to a date, missing records.
     EditComforts& comforts() { return *comforts_; }
@@ -66,6 +68,7 @@ public slots:
     void LireConfigICClick();
     void InserligneClick();
     void QuitterClick();
+    void GraphiquesClick();
 
     void JourInsereClick();
     void HeureInsereClick();
@@ -109,6 +112,7 @@ private:
     MonthTableModel* model_;
     FormControls controls_;
     EditComforts* comforts_;
+    MonthCharts* charts_;
     std::string programFolder_;
     std::optional<std::string> pinnedProgramFolder_;
     bool ended_ = false;

@@ -18,6 +18,7 @@ bool MonthTableModel::holds(const QModelIndex& index) const {
 }
 
 QVariant MonthTableModel::data(const QModelIndex& index, int role) const {
+    if (role == kSuspectRole) return holds(index) && isSuspect_ && isSuspect_(index.row(), index.column());
     if (!holds(index) || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
     return QString::fromStdString(session_.table.cell(index.row(), index.column()));
 }
@@ -52,6 +53,8 @@ bool MonthTableModel::setData(const QModelIndex& index, const QVariant& value, i
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
     return true;
 }
+
+void MonthTableModel::setSuspectCells(std::function<bool(int, int)> isSuspect) { isSuspect_ = std::move(isSuspect); }
 
 void MonthTableModel::setEditRoute(std::function<void(int, int, std::string)> route) {
     editRoute_ = std::move(route);

@@ -12,6 +12,9 @@
 
 namespace pluvelle::ui {
 
+// True for a cell holding a value worth a second look (drawn tinted).
+inline constexpr int kSuspectRole = Qt::UserRole + 1;
+
 class MonthTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -32,6 +35,8 @@ public:
     // The session's table was replaced or reshaped (a load, an insertion, an
     // import): views start again from it.
     void reload();
+    // Which cells answer true to kSuspectRole.
+    void setSuspectCells(std::function<bool(int row, int col)> isSuspect);
 
 private:
     bool holds(const QModelIndex& index) const;
@@ -39,6 +44,7 @@ private:
     MonthSession& session_;
     int rows_;  // the row count views were last told about
     std::function<void(int, int, std::string)> editRoute_;
+    std::function<bool(int, int)> isSuspect_;
 };
 
 } // namespace pluvelle::ui

@@ -25,5 +25,8 @@ inline const QColor kOddRow{255, 255, 244};
 inline const QColor kEvenRow{247, 249, 255};
 inline const QColor kGridLine{160, 160, 160};
 inline const QColor kTitleGridLine{96, 96, 96};
+// Suspect values: a translucent orange over the row colour, a red corner.
+inline const QColor kSuspectTint{255, 140, 0, 90};
+inline const QColor kSuspectMark{210, 40, 0};
 
 } // namespace pluvelle::ui
