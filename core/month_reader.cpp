@@ -14,8 +14,9 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
     const auto p = PathFromUtf8(path);
     std::error_code ec;
     if (!std::filesystem::exists(p, ec)) throw MonthOpenError(MonthOpenError::Reason::NotFound, path);
-    if (std::filesystem::is_directory(p, ec))
-        throw MonthOpenError(MonthOpenError::Reason::Unreadable, path);
+    // A folder, a pipe or a device is no month file; opening a pipe would
+    // wait for a writer for ever.
+    if (!std::filesystem::is_regular_file(p, ec)) throw MonthOpenError(MonthOpenError::Reason::Unreadable, path);
     std::ifstream in(p, std::ios::binary);
     if (!in) throw MonthOpenError(MonthOpenError::Reason::Unreadable, path);
     std::vector<std::uint8_t> bytes;

@@ -108,6 +108,13 @@ std::int16_t TenthsF(const std::string& t) { return IsMissing(t) ? kNoData16 : C
 std::int16_t Times10(const std::string& t) { return ClampToInt16(RoundHalfEven(ParseNumber(t) * 10)); }
 std::int16_t Whole16(const std::string& t) { return ClampToInt16(RoundHalfEven(ParseNumber(t))); }
 std::uint8_t Whole8(const std::string& t) { return IsMissing(t) ? kNoData8 : ClampToUInt8(RoundHalfEven(ParseNumber(t))); }
+// The forecast shows its no-data code as the number 255 (no "- -"): that
+// text must save back as 255, or an unedited month loses the code.
+std::uint8_t ForecastByte(const std::string& t) {
+    if (IsMissing(t)) return kNoData8;
+    const double v = RoundHalfEven(ParseNumber(t));
+    return v == kNoData8 ? kNoData8 : ClampToUInt8(v);
+}
 std::uint8_t ByteTemp(const std::string& t) { return IsMissing(t) ? kNoData8 : CelsiusTextToByteTemperature(t); }
 std::int16_t KmhToTenthsMph(const std::string& t) {
     return IsMissing(t) ? 0 : ClampToInt16(RoundHalfEven(ParseNumber(t) * 10 / 1.609));
@@ -155,7 +162,7 @@ void ParseRecordRow(const MonthTable& table, int row, std::uint16_t rainCode, do
     r.hiUv = IsMissing(c(18)) ? kNoData8 : ClampToUInt8(RoundHalfEven(ParseNumber(c(18)) * 10));
     for (int i = 0; i < 4; ++i) r.leafTemp[i] = ByteTemp(c(19 + i));
     r.extraRad = IsMissing(c(23)) ? kNoData16 : Whole16(c(23));
-    r.forecast = Whole8(c(24));
+    r.forecast = ForecastByte(c(24));
     r.et = IsMissing(c(25)) ? 0 : ClampToByte(RoundHalfEven(ParseNumber(c(25)) / 25.4 * 1000));
     for (int i = 0; i < 6; ++i) r.soilTemp[i] = ByteTemp(c(26 + i));
     for (int i = 0; i < 6; ++i) r.soilMoisture[i] = Whole8(c(32 + i));

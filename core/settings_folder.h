@@ -3,9 +3,14 @@
 // the station keeper expects, unless that folder cannot be written (an
 // installed program), in which case they go to the user's configuration
 // folder. They are read back from where they are written.
+#include <cstddef>
 #include <string>
 
 namespace pluvelle {
+
+// The settings files hold three short lines: readers look no further than
+// this, so a huge or foreign file cannot hold the window up.
+inline constexpr std::size_t kSettingsReadLimit = 64 * 1024;
 
 // "<XDG_CONFIG_HOME or ~/.config>/Pluvelle", or "%APPDATA%\Pluvelle" on
 // Windows, as UTF-8; empty when the environment names no such folder.

@@ -2,6 +2,7 @@
 
 #include "solar_geometry.h"
 
+#include "core/atomic_file.h"
 #include "core/conversions.h"
 #include "core/errors.h"
 #include "core/legal_time.h"
@@ -12,17 +13,17 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace pluvelle {
 
 namespace {
 
 // The settings file is single-byte text; lines may end with CR LF, LF or CR.
+// Only the first three are settings.
 std::vector<std::string> SettingsLines(const std::string& bytes) {
     std::vector<std::string> lines;
     std::string line;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
+    for (std::size_t i = 0; i < bytes.size() && lines.size() < 3; ++i) {
         const char c = bytes[i];
         if (c == '\r' || c == '\n') {
             lines.push_back(line);
@@ -114,13 +115,15 @@ std::string StoredCoordinateText(const std::string& text) {
 std::optional<SunshineTexts> ReadSunshineSettings(const std::string& path) {
     const auto file = PathFromUtf8(path);
     std::error_code ec;
-    if (std::filesystem::is_directory(file, ec)) return std::nullopt;
+    // Only a plain file: opening a pipe would wait for a writer for ever.
+    if (!std::filesystem::is_regular_file(file, ec)) return std::nullopt;
     std::ifstream in(file, std::ios::binary);
     if (!in) return std::nullopt;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
+    std::string bytes(kSettingsReadLimit, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (in.bad()) return std::nullopt;
-    std::vector<std::string> lines = SettingsLines(bytes.str());
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    std::vector<std::string> lines = SettingsLines(bytes);
     lines.resize(3);
     // Cut in single-byte characters, as stored, before turning into UTF-8.
     return SunshineTexts{Cp1252ToUtf8(StoredCoordinateText(lines[0])), Cp1252ToUtf8(StoredCoordinateText(lines[1])),
@@ -128,11 +131,11 @@ std::optional<SunshineTexts> ReadSunshineSettings(const std::string& path) {
 }
 
 void WriteSunshineSettings(const std::string& path, const SunshineTexts& texts) {
-    TextFileWriter out(path);
-    out.writeLine(texts.latitude);
-    out.writeLine(texts.longitude);
-    out.writeLine(texts.threshold);
-    out.close();
+    // Replaced whole or not at all: a full disk must not cost the stored position.
+    std::string bytes;
+    for (const std::string* line : {&texts.latitude, &texts.longitude, &texts.threshold})
+        bytes += Utf8ToCp1252(*line) + "\r\n";
+    WriteFileAtomically(path, bytes);
 }
 
 bool RefuseWithoutRadiationSensor(const MonthFile& month, Dialogs& dialogs) {

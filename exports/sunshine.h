@@ -38,10 +38,12 @@ std::vector<std::string> SunshineInstructionLines();
 // A stored coordinate as the panel shows it: a comma becomes a point and at
 // most 6 characters after it are kept.
 std::string StoredCoordinateText(const std::string& text);
-// configensol.txt: latitude, longitude and threshold lines (missing lines read
-// empty), coordinates through StoredCoordinateText; nullopt when unreadable.
+// configensol.txt: latitude, longitude and threshold lines within its first
+// kSettingsReadLimit bytes (missing lines read empty), coordinates through
+// StoredCoordinateText; nullopt when unreadable.
 std::optional<SunshineTexts> ReadSunshineSettings(const std::string& path);
-// The three texts unchanged, one per line. Throws IoError.
+// The three texts unchanged, one per line, replacing the file whole or not
+// at all. Throws IoError.
 void WriteSunshineSettings(const std::string& path, const SunshineTexts& texts);
 
 // Shows the no-sensor message and answers true when the month has too many

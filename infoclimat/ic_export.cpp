@@ -54,7 +54,8 @@ Presence Probe(const std::string& path) {
     std::error_code ec;
     const fs::file_status status = fs::status(p, ec);
     if (status.type() == fs::file_type::not_found) return Presence::Missing;
-    if (ec || fs::is_directory(status)) return Presence::Unreadable;
+    // Opening a pipe would wait for a writer for ever.
+    if (ec || !fs::is_regular_file(status)) return Presence::Unreadable;
     std::ifstream in(p, std::ios::binary);
     return in ? Presence::Found : Presence::Unreadable;
 }

@@ -3,13 +3,13 @@
 #include "core/atomic_file.h"
 #include "core/errors.h"
 #include "core/paths.h"
+#include "core/settings_folder.h"
 #include "core/text_output.h"
 
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <vector>
 
 namespace pluvelle {
@@ -48,16 +48,16 @@ std::string Shift(std::string_view text, int direction) {
     return out;
 }
 
+// Lines end with CR LF, LF or CR: a one-line edit never holds a line end,
+// whatever editor last saved the file. Only the first three are settings.
 std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;
     std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
+    while (start < text.size() && lines.size() < 3) {
+        std::size_t end = text.find_first_of("\r\n", start);
         if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(std::move(line));
-        start = end + 1;
+        lines.push_back(text.substr(start, end - start));
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
     return lines;
 }
@@ -76,13 +76,15 @@ std::string FirstCharacters(std::string_view utf8, std::size_t count) {
 
 std::optional<InfoClimatSettings> ReadInfoClimatSettings(const std::string& path) {
     std::error_code ec;
-    if (fs::is_directory(PathFromUtf8(path), ec)) return std::nullopt;
+    // Only a plain file: opening a pipe would wait for a writer for ever.
+    if (!fs::is_regular_file(PathFromUtf8(path), ec)) return std::nullopt;
     std::ifstream in(PathFromUtf8(path), std::ios::binary);
     if (!in) return std::nullopt;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
+    std::string bytes(kSettingsReadLimit, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (in.bad()) throw IoError("Erreur de lecture du fichier " + path + " : " + std::strerror(errno));
-    std::vector<std::string> lines = SplitLines(Cp1252ToUtf8(bytes.str()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    std::vector<std::string> lines = SplitLines(Cp1252ToUtf8(bytes));
     lines.resize(3);
     return InfoClimatSettings{lines[0], lines[1], UnscramblePassword(FirstCharacters(lines[2], kStoredPasswordLength))};
 }

@@ -29,7 +29,8 @@ std::string UnscramblePassword(std::string_view scrambled);
 // The first `count` characters of a UTF-8 text (never cuts a character in two).
 std::string FirstCharacters(std::string_view utf8, std::size_t count);
 
-// The three lines of the configIC.txt at `path`, the password unscrambled (20
+// The three lines of the configIC.txt at `path` (ended by CR LF, LF or CR,
+// within its first kSettingsReadLimit bytes), the password unscrambled (20
 // characters at most). Empty when the file cannot be opened; throws IoError
 // when it opens but cannot be read.
 std::optional<InfoClimatSettings> ReadInfoClimatSettings(const std::string& path);

@@ -7,6 +7,10 @@ first, removing the port file as it ends. Modes:
   normal       one account, files stored in --root
   refuse-size  as normal, but SIZE is answered with --size-reply
   hang-stor    as normal, but STOR never gets an answer
+  drop-stor    as normal, but the connection is closed once --cut-after
+               bytes of a stored file came in
+  stall-stor   as normal, but the server stops reading a stored file after
+               --cut-after bytes and never answers again
   silent       accepts connections and never says a word
 """
 import argparse
@@ -65,6 +69,24 @@ def run_ftp(args, deadline):
             pass
         Handler.ftp_STOR = ftp_STOR
 
+    elif args.mode in ("drop-stor", "stall-stor"):
+        from pyftpdlib.handlers import DTPHandler
+
+        class CuttingDTP(DTPHandler):
+            def handle_read(self):
+                DTPHandler.handle_read(self)
+                if args.mode == "drop-stor" and self.tot_bytes_received >= args.cut_after:
+                    self.cmd_channel.close()
+
+            handle_read_event = handle_read
+
+            def readable(self):
+                if args.mode == "stall-stor" and self.tot_bytes_received >= args.cut_after:
+                    return False
+                return DTPHandler.readable(self)
+
+        Handler.dtp_handler = CuttingDTP
+
     Handler.authorizer = authorizer
     server = FTPServer(("127.0.0.1", 0), Handler)
     write_port(args.port_file, server.address[1])
@@ -75,11 +97,13 @@ def run_ftp(args, deadline):
 
 def main():
     p = argparse.ArgumentParser()
-    p.add_argument("--mode", default="normal", choices=["normal", "refuse-size", "hang-stor", "silent"])
+    p.add_argument("--mode", default="normal",
+                   choices=["normal", "refuse-size", "hang-stor", "drop-stor", "stall-stor", "silent"])
     p.add_argument("--root", default=".")
     p.add_argument("--user", default="station")
     p.add_argument("--password", default="secret")
     p.add_argument("--size-reply", default="550 SIZE refused.")
+    p.add_argument("--cut-after", type=int, default=65536)
     p.add_argument("--port-file", required=True)
     p.add_argument("--stop-file", required=True)
     p.add_argument("--lifetime", type=float, default=60.0)

@@ -8,7 +8,7 @@
 namespace pluvelle::testing {
 
 struct LoopbackFtpOptions {
-    std::string mode = "normal";  // normal, refuse-size, hang-stor, silent
+    std::string mode = "normal";  // normal, refuse-size, hang-stor, drop-stor, stall-stor, silent
     std::string user = "station";
     std::string password = "s3cr3t-Pa55";
     std::string sizeReply = "550 SIZE refused.";
