@@ -34,9 +34,11 @@ void SetScaleLook(QAbstractAxis* axis) {
 
 } // namespace
 
+// The chart is given at construction: a chart set later would orphan the
+// view's first one.
 ChartPane::ChartPane(const QString& unit, std::pair<double, double> bounds, QWidget* parent)
-    : QChartView(parent), bounds_(bounds) {
-    auto* chart = new QChart;
+    : QChartView(new QChart, parent), bounds_(bounds) {
+    QChart* chart = this->chart();
     chart->legend()->hide();
     chart->setMargins(QMargins(0, 4, 0, 0));
     chart->setBackgroundRoundness(0);
@@ -56,7 +58,6 @@ ChartPane::ChartPane(const QString& unit, std::pair<double, double> bounds, QWid
     chart->addSeries(suspects_);
     suspects_->attachAxis(time_);
     suspects_->attachAxis(left_);
-    setChart(chart);
     connect(chart, &QChart::plotAreaChanged, this, [this] {
         placeBands();
         emit plotAreaMoved();

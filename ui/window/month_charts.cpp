@@ -34,6 +34,11 @@ MonthCharts::MonthCharts(QWidget* form, MonthSession& session, MonthTableModel& 
     button_->hide();
 }
 
+// The chart window goes before the suspect marks it reads.
+MonthCharts::~MonthCharts() { delete panel_; }
+
+ChartPanel* MonthCharts::panel() const { return panel_; }
+
 void MonthCharts::open() {
     if (!panel_) panel_ = new ChartPanel(session_, model_, table_, *suspects_, form_);
     panel_->show();

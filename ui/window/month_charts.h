@@ -3,6 +3,7 @@
 // in the table as soon as a month is open, and the "Graphiques" button that
 // opens the chart window (made the first time it is asked for).
 #include <QObject>
+#include <QPointer>
 
 class QPushButton;
 class QWidget;
@@ -24,12 +25,13 @@ class MonthCharts : public QObject {
     Q_OBJECT
 public:
     MonthCharts(QWidget* form, MonthSession& session, MonthTableModel& model, TableauView& table);
+    ~MonthCharts() override;
 
     // The "Graphiques" button, hidden until a month is open.
     QPushButton* button() const { return button_; }
     SuspectMarks& suspects() const { return *suspects_; }
     // The chart window, or null before it was first opened.
-    ChartPanel* panel() const { return panel_; }
+    ChartPanel* panel() const;
     // Shows the chart window in front.
     void open();
 
@@ -40,7 +42,7 @@ private:
     TableauView& table_;
     SuspectMarks* suspects_;
     QPushButton* button_;
-    ChartPanel* panel_ = nullptr;
+    QPointer<ChartPanel> panel_;
 };
 
 } // namespace pluvelle::ui
