@@ -2,8 +2,10 @@
 // building the series from the table, thinning them for drawing, the
 // suspect search over every record, opening the window to its first drawn
 // frame, and the work one edit costs. "weather" is a month whose values
-// move; "frozen" repeats one record all month, the worst case for the
-// suspects (every value of three sensors is stuck).
+// move (its pressure, smoother than any real one, lingers for hours at each
+// turn and gives a few thousand frozen-sensor suspects); "frozen" repeats one
+// record all month, the worst case for the suspects (every value of three
+// sensors is stuck).
 #include "core/month_load.h"
 #include "month_fixture.h"
 #include "quality/chart_series.h"
