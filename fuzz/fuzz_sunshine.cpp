@@ -29,12 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string folder = fuzz::ScratchFolder();
     const std::string path = folder + "2016-04.wlk";
     MonthSession s;
-    try {
-        const auto* p = reinterpret_cast<const std::uint8_t*>(parts[0].data());
-        BuildMonth(ParseMonthImage(p, parts[0].size(), path), path, s.month, s.table);
-    } catch (const IoError&) {
-        SetCurrentPath(s.month, path);
-    }
+    fuzz::OpenMonth(s, parts[0], path);  // else the store of an earlier month, named after this one
     const std::string_view onDisk = parts.back();
     fuzz::WriteBytes(path, onDisk);
 
@@ -47,10 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const IoError&) {
         return 0;
     }
-    const auto* p = reinterpret_cast<const std::uint8_t*>(onDisk.data());
-    const MonthImage image = ParseMonthImage(p, onDisk.size(), path);
-    std::size_t days = 0;
-    for (int d = 1; d <= 31; ++d) days += image.dayCount[d] != 0;
+    const std::size_t days = fuzz::DataDays(onDisk, path);
     if (fuzz::CountLines(folder + "ensoleillement.csv") != 1 + days) fuzz::Broken("not one line per data day");
     return 0;
 }

@@ -17,18 +17,6 @@ using namespace pluvelle;
 
 namespace {
 
-// The month open when importing; an empty store when the bytes are no month.
-void OpenMonth(MonthSession& s, std::string_view bytes, const std::string& folder) {
-    try {
-        const auto* p = reinterpret_cast<const std::uint8_t*>(bytes.data());
-        BuildMonth(ParseMonthImage(p, bytes.size(), "open"), folder + "2016-04.wlk", s.month, s.table);
-        s.monthLoaded = true;
-    } catch (const IoError&) {
-        s.month = MonthFile{};
-        s.table.clear();
-    }
-}
-
 // The saved file holds one record per CSV line, at the line's day and time.
 void CheckSaved(const MonthSession& s, const CsvTableContent& expected) {
     std::string bytes;
@@ -57,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto parts = fuzz::SplitParts(data, size, 2);
     const std::string_view csv = parts.back();
     MonthSession s;
-    if (parts.size() == 2) OpenMonth(s, parts[0], folder);
+    if (parts.size() == 2) fuzz::OpenMonth(s, parts[0], folder + "2016-04.wlk");
     const auto countsBefore = s.month.dayCount;
     const bool unsavedBefore = s.unsavedChanges;
 

@@ -36,10 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const IoError&) {
         return 0;
     }
-    const auto* p = reinterpret_cast<const std::uint8_t*>(parts[0].data());
-    const MonthImage image = ParseMonthImage(p, parts[0].size(), names[0]);
-    std::size_t days = 0;
-    for (int d = 1; d <= 31; ++d) days += image.dayCount[d] != 0;
+    const std::size_t days = fuzz::DataDays(parts[0], names[0]);
     if (fuzz::CountLines(folder + "omm.csv") != 1 + days) fuzz::Broken("not one line per data day");
     return 0;
 }

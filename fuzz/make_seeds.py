@@ -128,8 +128,6 @@ def main():
         "one-line": b"-33.9",
         "cp1252": b"\xe9\x80\x81;\n\xff\x00\n\x9d\n",
     }
-    for name, text in settings.items():
-        write(out, "sunshine_settings", name, text)
     accounts = {
         "plain": b"07123\r\nstation\r\nAbCdEf0123\r\n",
         "long-password": b"07123\r\nstation\r\nABCDEFGHIJKLMNOPQRSTUVWXYZ\r\n",
@@ -137,8 +135,9 @@ def main():
         "folder-code": b"../x\r\nu\r\np\r\n",
         "lf-no-end": b"07123\nstation",
     }
-    for name, text in accounts.items():
-        write(out, "infoclimat_settings", name, text)
+    for target, texts in (("sunshine_settings", settings), ("infoclimat_settings", accounts)):
+        for name, text in texts.items():
+            write(out, target, name, text)
 
 
 if __name__ == "__main__":

@@ -1,5 +1,8 @@
 #include "support.h"
 
+#include "core/errors.h"
+#include "core/month_load.h"
+#include "core/month_reader.h"
 #include "core/wlk_format.h"
 
 #include <cstdio>
@@ -101,6 +104,26 @@ std::string SmallMonthBytes() {
     header.totalRecords = kDays * (kPerDay + 2);
     const HeaderBytes h = EncodeHeader(header);
     return std::string(reinterpret_cast<const char*>(h.data()), h.size()) + records;
+}
+
+bool OpenMonth(MonthSession& s, std::string_view bytes, const std::string& path) {
+    try {
+        const auto* p = reinterpret_cast<const std::uint8_t*>(bytes.data());
+        BuildMonth(ParseMonthImage(p, bytes.size(), path), path, s.month, s.table);
+        s.monthLoaded = true;
+        return true;
+    } catch (const IoError&) {
+        SetCurrentPath(s.month, path);
+        return false;
+    }
+}
+
+std::size_t DataDays(std::string_view bytes, const std::string& path) {
+    const auto* p = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    const MonthImage image = ParseMonthImage(p, bytes.size(), path);
+    std::size_t days = 0;
+    for (int d = 1; d <= 31; ++d) days += image.dayCount[d] != 0;
+    return days;
 }
 
 void Broken(const std::string& what) {

@@ -3,6 +3,7 @@
 // a scratch folder for targets that read files from disk, and inputs that
 // carry several files.
 #include "core/dialogs.h"
+#include "core/month_session.h"
 
 #include <cstdint>
 #include <deque>
@@ -51,6 +52,12 @@ Choices TakeChoices(const std::uint8_t* data, std::size_t size);
 // A small, plausible month file (two days of ten-minute records with sun
 // by day), for targets whose input is not the month itself.
 std::string SmallMonthBytes();
+
+// Opens `bytes` as the month the user had loaded from `path`; false when they
+// are no month, leaving the session's empty store named after `path`.
+bool OpenMonth(MonthSession& s, std::string_view bytes, const std::string& path);
+// Days with data of month file bytes that load.
+std::size_t DataDays(std::string_view bytes, const std::string& path);
 
 // Stops the fuzzer with `what` on stderr: a property the program promises was broken.
 [[noreturn]] void Broken(const std::string& what);
