@@ -45,6 +45,17 @@ void WriteBytes(std::uint8_t* b, std::size_t at, const std::array<std::uint8_t, 
 
 } // namespace
 
+void SetOptionalSensorsMissing(ArchiveRecord& r) {
+    r.extraRad = -32768;
+    r.newSensors.fill(-32768);
+    r.leafTemp.fill(255);
+    r.soilTemp.fill(255);
+    r.soilMoisture.fill(255);
+    r.leafWetness.fill(255);
+    r.extraTemp.fill(255);
+    r.extraHum.fill(255);
+}
+
 ArchiveRecord DecodeArchiveRecord(const std::uint8_t* b) {
     ArchiveRecord r;
     r.dataType = U8(b, 0);

@@ -70,6 +70,10 @@ struct ArchiveRecord {
     bool operator==(const ArchiveRecord&) const = default;
 };
 
+// Sets the sensors many stations lack (extra radiation, the new sensors,
+// leaf, soil and extra temperature/humidity stations) to their no-data codes.
+void SetOptionalSensorsMissing(ArchiveRecord& r);
+
 ArchiveRecord DecodeArchiveRecord(const std::uint8_t* bytes);
 RecordBytes EncodeArchiveRecord(const ArchiveRecord& record);
 void EncodeArchiveRecord(const ArchiveRecord& record, std::uint8_t* out);

@@ -31,16 +31,9 @@ ArchiveRecord SampleRecord(int packedTime) {
     r.hiSolarRad = 350;
     r.uv = 20;
     r.hiUv = 25;
-    r.leafTemp = {255, 255, 255, 255};
-    r.extraRad = -32768;
-    r.newSensors = {-32768, -32768, -32768, -32768, -32768, -32768};
     r.forecast = 8;
     r.et = 2;
-    r.soilTemp.fill(255);
-    r.soilMoisture.fill(255);
-    r.leafWetness.fill(255);
-    r.extraTemp.fill(255);
-    r.extraHum.fill(255);
+    SetOptionalSensorsMissing(r);
     return r;
 }
 

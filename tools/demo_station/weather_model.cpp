@@ -48,14 +48,7 @@ ArchiveRecord BlankRecord(int packedTime) {
     r.dataType = 1;
     r.archiveInterval = kIntervalMinutes;
     r.packedTime = static_cast<std::int16_t>(packedTime);
-    r.leafTemp.fill(255);
-    r.extraRad = -32768;
-    r.newSensors.fill(-32768);
-    r.soilTemp.fill(255);
-    r.soilMoisture.fill(255);
-    r.leafWetness.fill(255);
-    r.extraTemp.fill(255);
-    r.extraHum.fill(255);
+    SetOptionalSensorsMissing(r);
     return r;
 }
 

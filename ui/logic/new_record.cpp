@@ -15,14 +15,8 @@ ArchiveRecord NewArchiveRecord(int packedTime, std::uint8_t archiveInterval) {
     r.hiRainRate = r.windSpeed = r.hiWindSpeed = r.numWindSamples = 0;
     r.et = 0;
     r.windDirection = r.hiWindDirection = r.uv = r.hiUv = r.forecast = 255;
-    r.solarRad = r.hiSolarRad = r.extraRad = -32768;
-    r.newSensors.fill(-32768);
-    r.leafTemp.fill(255);
-    r.soilTemp.fill(255);
-    r.soilMoisture.fill(255);
-    r.leafWetness.fill(255);
-    r.extraTemp.fill(255);
-    r.extraHum.fill(255);
+    r.solarRad = r.hiSolarRad = -32768;
+    SetOptionalSensorsMissing(r);
     return r;
 }
 
